@@ -77,6 +77,29 @@ TEST(LibroFile, WriteReadWriteGivesIdenticalBytes)
     }
 }
 
+TEST(LibroFile, TheBookBaseSavesAndReadsTheWholeBlock)
+{
+    ScopedIni ini;
+    Libro a;
+    bookfix::Riempi(a.lib);
+    TempFile f("base");
+    {
+        ofpstream out(f.path(), 720, TAG_LIBRO);
+        out.WriteTagAndVersion();
+        CLibGen& base = a.lib;
+        ASSERT_TRUE(base.SalvaInFile(out, 720));
+    }
+    EXPECT_TRUE(ReadAll(f.path()) == bookfix::Istantanea(a.lib));
+    Libro b;
+    ifpstream in(f.path());
+    ASSERT_TRUE(in.ReadTagAndVersion());
+    CLibGen& base = b.lib;
+    ASSERT_TRUE(base.LeggeDaFile(in, in.GetVersion()));
+    EXPECT_EQ(b.lib.GetNuTotPun(), 27);
+    EXPECT_FALSE(base.LeggeDaFile(in, in.GetVersion()));   // nothing left to read
+    EXPECT_EQ(b.lib.GetNuTotPun(), 27);
+}
+
 TEST(LibroFile, SaveAndLoadThroughFiles)
 {
     ScopedIni ini;
