@@ -5,6 +5,7 @@
 #include <zor0util.h>
 #include <zor4dglc.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -91,7 +92,7 @@ bool CConvFileGT7::OpenFile()
 
 bool CConvFileGT7::LeggeUnaRigaGTS7()
 {
-    std::string riga;
+    std::string& riga = m_RigaLetta;
     if (!m_File.LeggeRiga(riga))
         return false;
     size_t blank = 0;
