@@ -30,14 +30,21 @@ fnd::IContextEvent* CEntTable::GetContextEvent() const
 
 void CEntTable::Add(const CEntCollection& ents)
 {
-    // The entities this call may take: not null, free, each once.
-    CEntVectorCollection taken;
-    {
+    // The entities this call may take: not null, free, each once. A single free entity (the
+    // common case) is taken as given, without building a filtered copy.
+    CEntCollection taken = ents;
+    if (ents.GetNoEnts() == 1) {
+        if (ents.GetEnt(0)->IsInserted())
+            return;
+    } else {
+        CEntVectorCollection filtered;
         std::unordered_set<const CEnt*> seen;
+        seen.reserve(ents.GetNoEnts());
         CEntIterator it = ents.GetIterator();
         while (CEnt* e = it.GetNext())
             if (!e->IsInserted() && seen.insert(e).second)
-                taken.AddEnt(e);
+                filtered.AddEnt(e);
+        taken = filtered;
     }
     if (!taken.HasElements())
         return;
@@ -66,6 +73,7 @@ void CEntTable::Remove(const CEntCollection& ents)
     CEntVectorCollection mine;
     {
         std::unordered_set<const CEnt*> seen;
+        seen.reserve(ents.GetNoEnts());
         CEntIterator it = ents.GetIterator();
         while (CEnt* e = it.GetNext())
             if (e->GetEntSite() == this && seen.insert(e).second)

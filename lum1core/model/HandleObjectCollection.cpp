@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <new>
+#include <unordered_map>
 
 namespace lum::core {
 
@@ -51,8 +52,32 @@ void CHandleObjectVectorCollectionImp::Remove(const IHandleObjectCollectionImp* 
         RemoveAll();
         return;
     }
-    for (unsigned i = 0, n = other->GetNoElems(); i < n; ++i)
-        Remove(other->GetObjectNo(i));
+    const unsigned n = other->GetNoElems();
+    if (n < kBulkRemove) {
+        for (unsigned i = 0; i < n; ++i)
+            Remove(other->GetObjectNo(i));
+        return;
+    }
+    // Many at once: count how many occurrences of each object go, then drop the first ones
+    // in one pass. Same result as removing the first occurrence n times, in linear time.
+    std::unordered_map<const IHandleObject*, unsigned> toRemove;
+    toRemove.reserve(n);
+    for (unsigned i = 0; i < n; ++i)
+        ++toRemove[other->GetObjectNo(i)];
+    std::vector<IHandleObject*> released;
+    std::size_t out = 0;
+    for (IHandleObject* o : m_items) {
+        const auto it = toRemove.find(o);
+        if (it != toRemove.end() && it->second > 0) {
+            --it->second;
+            released.push_back(o);
+        } else {
+            m_items[out++] = o;
+        }
+    }
+    m_items.resize(out);
+    for (IHandleObject* o : released)
+        o->SubReference();
 }
 
 bool CHandleObjectVectorCollectionImp::Remove(IHandleObject* object)

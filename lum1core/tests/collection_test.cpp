@@ -2,6 +2,8 @@
 
 #include "lum/core/EntTable.h"
 
+#include <algorithm>
+
 using namespace lumtest;
 
 namespace {
@@ -85,4 +87,42 @@ TEST_F(CollectionTest, RemoveAllOfASharedImplementationLeavesTheOtherIntact)
     EXPECT_EQ(ents.GetNoEnts(), 1u);
     EXPECT_TRUE(ents.IsInserted(a));
     EXPECT_FALSE(copy.IsInserted(a));
+}
+
+TEST_F(CollectionTest, RemovingManyAtOnceDropsFirstOccurrences)
+{
+    // Compared with a plain model: remove the first occurrence of each element in turn.
+    std::vector<CEnt*> pool;
+    for (int i = 0; i < 40; ++i)
+        pool.push_back(Make());
+    for (int i = 0; i < 40; i += 3)
+        ents.AddEnt(pool[static_cast<size_t>(i)]);  // duplicates after the originals
+    std::vector<CEnt*> model;
+    for (unsigned i = 0; i < ents.GetNoEnts(); ++i)
+        model.push_back(ents.GetEnt(i));
+
+    for (unsigned size : {3u, 30u}) {  // below and above the one-pass threshold
+        SCOPED_TRACE(size);
+        CEntCollection work = ents;
+        std::vector<CEnt*> expected = model;
+        CEntVectorCollection gone;
+        for (unsigned k = 0; k < size; ++k) {
+            CEnt* e = pool[(k * 7) % 40];
+            gone.AddEnt(e);
+            if (k % 4 == 0)
+                gone.AddEnt(e);  // asked twice: the duplicate goes too
+        }
+        for (unsigned i = 0; i < gone.GetNoEnts(); ++i) {
+            const auto it = std::find(expected.begin(), expected.end(), gone.GetEnt(i));
+            if (it != expected.end())
+                expected.erase(it);
+        }
+        work.RemoveEnts(gone);
+        ASSERT_EQ(work.GetNoEnts(), expected.size());
+        for (unsigned i = 0; i < expected.size(); ++i)
+            EXPECT_EQ(work.GetEnt(i), expected[i]) << i;
+    }
+    // Every reference given back: only the fixture's collection holds them now.
+    for (int i = 0; i < 40; ++i)
+        EXPECT_EQ(pool[static_cast<size_t>(i)]->GetReferences(), i % 3 == 0 ? 2u : 1u);
 }

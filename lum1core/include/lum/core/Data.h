@@ -36,6 +36,7 @@ public:
         CLayerIterator(const CData* data, bool flag);
         CLayer* GetNext();
         unsigned GetNoLayers() const { return m_it.GetNoElems(); }
+        bool GetFlag() const { return m_flag; }
 
     private:
         CHandleObjectIterator m_it;
@@ -46,6 +47,7 @@ public:
         CStyleIterator(const CData* data, bool flag);
         CStyle* GetNext();
         unsigned GetNoStyles() const { return m_it.GetNoElems(); }
+        bool GetFlag() const { return m_flag; }
 
     private:
         CHandleObjectIterator m_it;
@@ -66,6 +68,7 @@ public:
         CLtypeIterator(const CData* data, bool flag, bool pseudo);
         CLtype* GetNext();
         unsigned GetNoLtypes() const;
+        bool GetFlag() const { return m_flag; }
 
     private:
         CHandleObjectIterator m_it;

@@ -42,6 +42,8 @@ public:
 // The implementation: an array of pointers holding one reference per element.
 class LUM1CORE_API CHandleObjectVectorCollectionImp : public IHandleObjectCollectionImp {
 public:
+    // From this many objects on, removing a collection works by one pass over the array.
+    static constexpr unsigned kBulkRemove = 16;
     static CHandleObjectVectorCollectionImp* Create();
     ~CHandleObjectVectorCollectionImp() override;
     fnd::String ToString() const override { return "CHandleObjectVectorCollectionImp"; }
