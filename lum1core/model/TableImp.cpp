@@ -80,7 +80,7 @@ bool CTableImp::Remove(ITableItem* item)
     item->OnRemoveTable();
     IndexErase(item->GetName(), item);
     m_seq.erase(item);
-    m_progCache.clear();
+    ProgNameFreed(item->GetName());
     m_items.Remove(item);
     TableItemRemoved(m_drawing ? m_drawing->GetContextEvent() : nullptr, item);
     return true;
@@ -110,7 +110,25 @@ void CTableImp::OnItemRenamed(ITableItem* item, const fnd::String& oldName)
         return;
     IndexErase(oldName, item);
     IndexInsert(item->GetName(), s->second, item);
-    m_progCache.clear();
+    ProgNameFreed(oldName);
+}
+
+void CTableImp::ProgNameFreed(const fnd::String& name)
+{
+    for (auto& [base, next] : m_progCache) {
+        const std::size_t b = base.Size();
+        if (name.Size() <= b || name.Size() - b > 9 || name[b] == '0' ||
+            !fnd::String::EqualsNoCase(name.view().substr(0, b), base.view()))
+            continue;
+        unsigned n = 0;
+        bool digits = true;
+        for (std::size_t i = b; i < name.Size() && digits; ++i) {
+            digits = name[i] >= '0' && name[i] <= '9';
+            n = n * 10 + static_cast<unsigned>(name[i] - '0');
+        }
+        if (digits && n < next)
+            next = n;
+    }
 }
 
 unsigned CTableImp::GetProgNum(const fnd::String& base) const

@@ -2,6 +2,7 @@
 
 #include "lum/core/Colors.h"
 #include "lum/core/FontTable.h"
+#include "lum/core/ModifyingEnt.h"
 #include "lum/core/Text3D.h"
 
 #include <cmath>
@@ -349,4 +350,49 @@ TEST_F(ItemTest, CoordinateSystems)
     EXPECT_EQ(v->GetRefSys(), u->GetRefSys());
     EXPECT_EQ(u->ToString(), "Ucs - U");
     EXPECT_EQ(u->GetType(), 5);
+}
+
+TEST_F(ItemTest, EntityChangeProtocolNamesTheEntityOnceAndSurvivesExceptions)
+{
+    auto e = RefPtr<TestEnt>::Adopt(TestEnt::Create(layer, cont));
+    Recorder& r = Record();
+    { CModifyingEnt free(e.get()); }  // free: nothing
+    { CModifyingEnt none(nullptr); }
+    AddEnt(data.get(), e.get());
+    r.Clear();
+    try {
+        CModifyingEnt change(e.get());
+        CModifyingEnt nested(e.get());
+        throw fnd::IException("stop");
+    } catch (const fnd::IException&) {
+    }
+    EXPECT_EQ(ctx->GetDepth(), 0u);
+    EXPECT_EQ(r.log, (Log{"begin", "E3:1", "E3:1", "E4:1", "E4:1", "end"}));
+}
+
+TEST_F(ItemTest, ExternalReferenceNamesAndCountLimits)
+{
+    struct XRefDrawing : IDrawing {
+        XRefDrawing(CData* d, IHandleGestor* g) : IDrawing(d, "Site", g) {}
+        bool IsXRef() const override { return true; }
+        String ToString() const override { return "XRefDrawing"; }
+    };
+    auto x = RefPtr<XRefDrawing>::Adopt(new XRefDrawing(data.get(), data->GetMainDrawing()->GetHandleGestor()));
+    auto l = RefPtr<CLayer>::Adopt(CLayer::Create("Wall", cont, 1, 0, 0));
+    x->GetLayerTable()->Add(l.get());
+    EXPECT_TRUE(l->IsXRef());
+    EXPECT_EQ(l->GetFullName(), "Site|Wall");
+    String prefix, name;
+    EXPECT_TRUE(ScomposeName(l->GetFullName(), prefix, name));
+    EXPECT_EQ(name, "Wall");
+    EXPECT_EQ(layer->GetFullName(), "Wall");
+    EXPECT_FALSE(layer->IsXRef());
+
+    // A linetype used by 1001 layers breaks its invariant.
+    for (int i = 0; i < 1000; ++i)
+        AddNewLayer(data.get(), ("N" + std::to_string(i)).c_str(), dashed, 1, 0, 0);
+    EXPECT_EQ(dashed->GetLayers(), 1000u);
+    EXPECT_NO_THROW(dashed->AssertValid());
+    AddNewLayer(data.get(), "Last", dashed, 1, 0, 0);
+    EXPECT_THROW(dashed->AssertValid(), fnd::CVariableNotInitializedException);
 }

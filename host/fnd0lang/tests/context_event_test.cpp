@@ -86,3 +86,22 @@ TEST(Context, BracketClosesOnException)
     }
     EXPECT_EQ(ctx->GetDepth(), 0u);
 }
+
+TEST(Context, KindWithoutSourceLeavesAGap)
+{
+    struct NoSource : fnd::ISourceEventType {
+        fnd::ISourceEvent* CreateSourceEvent(fnd::IContextEvent*) const override { return nullptr; }
+    };
+    fnd::CSourceEventTypeRegistry reg;
+    NoSource none;
+    Kind real;
+    reg.Register(&none);
+    reg.Register(&real);
+    auto ctx = fnd::RefPtr<fnd::IContextEvent>::Adopt(new fnd::IContextEvent(reg));
+    EXPECT_EQ(ctx->GetSourceEvent(0), nullptr);
+    ASSERT_NE(ctx->GetSourceEvent(1), nullptr);
+    ctx->BeginModify();
+    ctx->GetSourceEvent(1)->Notify(1, nullptr);
+    ctx->EndModify();  // clearing skips the gap
+    EXPECT_FALSE(ctx->GetSourceEvent(1)->HasFired());
+}

@@ -60,6 +60,8 @@ private:
     using Bucket = std::vector<Entry>;
     void IndexInsert(const fnd::String& name, std::uint64_t seq, ITableItem* item);
     void IndexErase(const fnd::String& name, const ITableItem* item);
+    // A name went free: a cached progressive search for a base it extends restarts at it.
+    void ProgNameFreed(const fnd::String& name);
 
     CHandleObjectVectorCollection m_items;
     IDrawing* m_drawing;
@@ -67,7 +69,7 @@ private:
     std::unordered_map<const ITableItem*, std::uint64_t> m_seq;
     std::uint64_t m_nextSeq = 0;
     // Per base (ignoring case): every number below it is known to be taken. Adding names keeps
-    // it true; removals and renames clear it.
+    // it true; a name that goes free (removal, rename) lowers it.
     mutable std::unordered_map<fnd::String, unsigned, fnd::StringHashNoCase, fnd::StringEqualNoCase> m_progCache;
 };
 
