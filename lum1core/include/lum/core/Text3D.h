@@ -5,6 +5,7 @@
 #include "lum1core_export.h"
 
 #include "fnd/geom/Point.h"
+#include "fnd/geom/Rect.h"
 #include "lum/core/TextContext.h"
 
 #include <cstdint>
@@ -54,6 +55,18 @@ public:
     }
     // Scales the point about centre and multiplies the height.
     void scale(const fnd::geom::PNT_3D& centre, double factor);
+
+    // The text box, measured with the style's font. Each returns false (outputs untouched)
+    // when the text has no style, the style no font, or the font a cell height of 0.
+    // The four corners of the box, bottom left first, counter-clockwise before rotation.
+    bool GetExtremes(double x[4], double y[4]) const;
+    // The displacement from the point to the left end of the baseline.
+    bool GetDeltaXY(double& dx, double& dy) const;
+    // The left end of the baseline.
+    bool GetBasePoint(fnd::geom::PNT_3D& base) const;
+    // The smallest rectangle holding the box; the 3-D form takes the point's z.
+    bool CalcBdry(fnd::geom::RECT_2D& box) const;
+    bool CalcBdry(fnd::geom::RECT_3D& box) const;
 
 private:
     fnd::geom::PNT_3D m_point;
