@@ -65,7 +65,9 @@ CUcs* CUcsFactory::Create(const fnd::String& name, const fnd::geom::PNT_3D& orig
                           const fnd::geom::VECTOR_3D& xAxis, const fnd::geom::VECTOR_3D& yAxis,
                           std::uint32_t flags)
 {
-    return CUcs::Create(name, origin, xAxis, yAxis, flags, 0);
+    CUcs* ucs = CUcs::Create(name, origin, xAxis, yAxis, 0);
+    ucs->SetPrivate((flags & ITableItem::kPrivate) != 0);
+    return ucs;
 }
 
 }  // namespace lum::core

@@ -13,10 +13,10 @@ CUcs::CUcs(const fnd::String& name, const fnd::geom::CRightRefSys& refSys, std::
 
 CUcs* CUcs::Create(const fnd::String& name, const fnd::geom::PNT_3D& origin,
                    const fnd::geom::VECTOR_3D& xAxis, const fnd::geom::VECTOR_3D& yAxis,
-                   std::uint32_t flags, std::uint32_t handle)
+                   std::uint32_t handle)
 {
     return detail::NewOrThrow([&] {
-        return new CUcs(name, fnd::geom::CRightRefSys(origin, xAxis, yAxis), flags, handle);
+        return new CUcs(name, fnd::geom::CRightRefSys(origin, xAxis, yAxis), 0, handle);
     });
 }
 
@@ -24,8 +24,7 @@ CUcs* CUcs::Create(const fnd::String& name, const CUcs* src)
 {
     if (!src)
         return nullptr;
-    const auto& r = src->m_refSys;
-    return Create(name, r.GetOrigin(), r.GetXAxis(), r.GetYAxis(), src->GetFlags(), 0);
+    return detail::NewOrThrow([&] { return new CUcs(name, src->m_refSys, src->GetFlags(), 0); });
 }
 
 bool CUcs::Equals(const CUcs* o) const { return ITableItem::Equals(o) && m_refSys == o->m_refSys; }

@@ -12,7 +12,8 @@ class LUM1CORE_API SmartString {
 public:
     SmartString() = default;
     SmartString(const char* s) : m_s(s) {}
-    char operator[](std::size_t i) const { return m_s[i]; }
+    // The character at i; 0 for a null view (callers stay within Size()).
+    char operator[](std::size_t i) const { return m_s ? m_s[i] : '\0'; }
     std::size_t Size() const { return m_s ? std::strlen(m_s) : 0; }
     const char* c_str() const { return m_s ? m_s : ""; }
     // Equal ignoring ASCII case; a null view equals the empty string.

@@ -31,8 +31,9 @@ public:
     unsigned GetProgNum(const fnd::String& base) const;
     fnd::String GetProgName(const fnd::String& base) const;
 
-    // Lets every item go (no notification). Used when the drawing goes away.
-    void RemoveAll();
+    // Lets every item go (no notification). Used when the drawing goes away. A table whose
+    // items depend on each other (blocks) overrides it to let them go in order.
+    virtual void RemoveAll();
     // Forgets the drawing (after RemoveAll, when the drawing is destroyed).
     void DetachDrawing() { m_drawing = nullptr; }
 

@@ -13,9 +13,10 @@ class LUM1CORE_API CUcs : public ITableItem {
 public:
     static constexpr std::uint32_t kFlagMask = 0x8000;
 
+    // Flags 0; the factory sets the private bit when asked.
     static CUcs* Create(const fnd::String& name, const fnd::geom::PNT_3D& origin,
                         const fnd::geom::VECTOR_3D& xAxis, const fnd::geom::VECTOR_3D& yAxis,
-                        std::uint32_t flags = 0, std::uint32_t handle = 0);
+                        std::uint32_t handle = 0);
     static CUcs* Create(const fnd::String& name, const CUcs* src);
 
     std::uint16_t GetType() const override { return 5; }
