@@ -150,6 +150,16 @@ TEST_F(DataTest, RefusedAddLeavesTheTableAsItWas)
     EXPECT_EQ(c->GetHandle(), 51u);
     EXPECT_FALSE(layers->Add(a));  // already a member
     EXPECT_FALSE(layers->Add(nullptr));
+
+    // Removal gives the handle back; the item keeps it and gets it again when re-added.
+    auto* g = dynamic_cast<CHandleGestorActive*>(d->GetMainDrawing()->GetHandleGestor());
+    ASSERT_NE(g, nullptr);
+    auto keepA = RefPtr<CLayer>(a);
+    EXPECT_TRUE(RemoveLayer(d.get(), a));
+    EXPECT_FALSE(g->IsHandleUsed(50));
+    EXPECT_EQ(a->GetHandle(), 50u);
+    EXPECT_TRUE(layers->Add(a));
+    EXPECT_TRUE(g->IsHandleUsed(50));
 }
 
 TEST_F(DataTest, RemoveRefusesNullStrangersRepeatsAndBuiltIns)
