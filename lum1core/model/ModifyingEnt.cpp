@@ -1,0 +1,33 @@
+#include "lum/core/ModifyingEnt.h"
+
+#include "fnd/ContextEvent.h"
+#include "lum/core/Ent.h"
+#include "lum/core/EntSite.h"
+#include "lum/core/ModifyingEntEvent.h"
+
+namespace lum::core {
+
+CModifyingEnt::CModifyingEnt(CEnt* ent)
+{
+    if (!ent)
+        return;
+    const IEntSite* site = ent->GetEntSite();
+    if (!site || site->IsBlock())
+        return;
+    m_context = site->GetContextEvent();
+    if (!m_context)
+        return;
+    m_named = ent->GetModifiedEnt();
+    m_context->BeginModify();
+    ModifyingEnt(m_context, m_named);
+}
+
+CModifyingEnt::~CModifyingEnt()
+{
+    if (!m_context)
+        return;
+    ModifiedEnt(m_context, m_named);
+    m_context->EndModify();
+}
+
+}  // namespace lum::core
