@@ -32,10 +32,12 @@ public:
     void SetNomeChar(const char* s) { Nome = s ? s : ""; }
     std::string GetNome() const { return Nome; }
     const char* GetNomeChar() const { return Nome.c_str(); }
+    const std::string& NomeRef() const { return Nome; }   // no copy: name lookups and orderings
     void SetSecScri(const std::string& s) { SecScri = s; }
     void SetSecScriChar(const char* s) { SecScri = s ? s : ""; }
     std::string GetSecScri() const { return SecScri; }
     const char* GetSecScriChar() const { return SecScri.c_str(); }
+    const std::string& SecScriRef() const { return SecScri; }
     void SetNote(const std::string& s) { Note = s; }
     void SetNoteChar(const char* s) { Note = s ? s : ""; }
     std::string GetNote() const { return Note; }
@@ -136,6 +138,12 @@ public:
     // changing the entity when the stream fails before the record is complete.
     bool SalvaInFile(ofpstream& out) const;
     bool LeggeDaFile(ifpstream& in);
+    // The fewest bytes an entity record of version v can take (every text empty):
+    // the bound for counts of records read from a file.
+    static constexpr uint64_t DimMinRecord(short v)
+    {
+        return 4 + 4 + 3 * 8 + 6 * 4 + (v >= 603 ? 1 + 4 : 0) + (v >= 715 ? 3 * 4 + 3 * 4 : 0);
+    }
 
 private:
     void SetBit(uint32_t bit, bool on) { CodeEgn = on ? (CodeEgn | bit) : (CodeEgn & ~bit); }

@@ -1,0 +1,14 @@
+// CMemEdSta: a station memory of the field book.
+#pragma once
+
+#include "zor3dtlc_export.h"
+
+class CLibCmp;
+
+class ZOR3DTLC_API CMemEdSta {
+public:
+    explicit CMemEdSta(CLibCmp* lib) : Lib(lib) {}
+
+private:
+    CLibCmp* Lib;
+};
