@@ -38,6 +38,13 @@ public:
     bool SalvaInFile(ofpstream& out, short v) const;
     bool LeggeDaFile(ifpstream& in, bool load, short v);
 
+    // Reduction of a slope distance di and a zenith angle z (gon) with these
+    // settings: the horizontal distance, and the height difference from the
+    // station's ground mark to the point's (instrument height hs added,
+    // target height hp subtracted). Invalid when an argument is.
+    double CalcDistOr(double di, double z) const;
+    double CalcDisliv(double di, double z, double hs, double hp) const;
+
 private:
     bool SferRifr;
     bool RiduGeoi;
@@ -47,3 +54,9 @@ private:
     double QuotMedi;
     double ValScala;
 };
+
+// Face correction of a zenith angle and a horizontal reading (gon): a reading
+// taken in face II (z >= 200) is brought to face I and the result is 1;
+// otherwise 0. The horizontal reading is brought into [0, 400) in both cases;
+// an invalid one stays invalid.
+ZOR3DTLC_API unsigned long CalcoloDrittoOCap(double& z, double& hz);

@@ -10,6 +10,7 @@
 #include <string>
 
 class CSta;
+class CCalcDsOr;
 
 // Kinds of raw data of a point.
 enum : int32_t { DT_INT_NESSUNO = 0, DT_INT_ANG = 1, DT_INT_DSL = 2, DT_INT_XYZ = 3 };
@@ -63,6 +64,19 @@ public:
     int32_t GetValLav32(int i) const { return (i == 0 || i == 1) ? Lav32[i] : 0; }
 
     void AnnullaLeVarPun();
+
+    // Reduction of the raw data (kind 1 only): face correction, horizontal
+    // distance and height difference with the station's instrument height hs.
+    void CalcolaDatiRelativi(double hs, const CCalcDsOr& calc);
+    // Coordinates by radiation from the owning station (its coordinates and
+    // orientation AnCoAz); cleared when they cannot be computed. threeD also
+    // computes the height, otherwise Z is invalid.
+    void CalcolaCoordAssolute(bool threeD, const CCalcDsOr& calc);
+    // The inverse: sets the point's coordinates and the readings the station
+    // would measure to them, rounded to distanceStep and angleStep (a step
+    // of 0 or less does not round). Nothing changes when a value needed is
+    // invalid.
+    void SetCoordEtCalcMisure(bool threeD, double x, double y, double z, double distanceStep, double angleStep);
     void AnnullaTutteLeVar();
 
     // None of the codes OR, QU, PO, and valid X and Y (and Z).
