@@ -332,5 +332,15 @@ void CLibCmp::CancOldCodeAlfabet()
         GetOriAt(i)->TrasfCodOldAlf(false, true);
 }
 
-void CLibCmp::DimenticaSta(const CSta*) {}
-void CLibCmp::DimenticaPun(const CPun*) {}
+void CLibCmp::DimenticaSta(const CSta* sta)
+{
+    MemEdSta->DimenticaSta(sta);
+    MemOrSta->DimenticaSta(sta);
+    MemRoTra->DimenticaSta(sta);
+}
+
+void CLibCmp::DimenticaPun(const CPun* pun)
+{
+    MemOrSta->DimenticaPun(pun);
+    MemRoTra->DimenticaPun(pun);
+}

@@ -97,7 +97,28 @@ public:
     // point and orientation point, leaving the code words as they are.
     void CancOldCodeAlfabet();
 
+    // The field-book block at version v (the stream's version): options, jobs
+    // with stations and points, orientation points, memories and the name of
+    // the common-points file.
+    bool SalvaInFile(ofpstream& out, short version) override;
+    bool SalvaBlocco(ofpstream& out, short version) const;
+    // Reads the block; loadOptions and loadData choose what is taken, every
+    // byte is read in any case. Jobs and orientation points read are appended.
+    // A read that fails changes nothing and gives false; on success the common
+    // points are loaded from the named file.
+    bool LeggeDaFile(ifpstream& in, bool loadOptions, bool loadData, short version);
+    bool LeggeDaFile(ifpstream& in, short version) override;
+    // The data block alone (jobs, stations, points, orientation points).
+    bool SalvaTutteLeEtp(ofpstream& out, short version) const;
+    bool LeggeTutteLeEtp(ifpstream& in, bool load, short version);
+
 private:
+    struct TDatiLetti;
+    class CRisolviRifNuovi;
+    bool LeggeDati(ifpstream& in, short v, short cdElabLib, TDatiLetti& out) const;
+    void CommittaDati(TDatiLetti& dati);
+    static void CancOldCodeAlfabet(TDatiLetti& dati);
+
     CJob* Job(int j) const;
     CSta* Sta(int j, int i) const;
     // Every memory entry that refers to the station or point forgets it.

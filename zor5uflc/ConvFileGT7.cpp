@@ -91,7 +91,7 @@ bool CConvFileGT7::OpenFile()
 
 bool CConvFileGT7::LeggeUnaRigaGTS7()
 {
-    std::string riga;
+    std::string& riga = m_RigaLetta;
     if (!m_File.LeggeRiga(riga))
         return false;
     size_t blank = 0;

@@ -62,6 +62,7 @@ private:
     double NumDistanza(const std::string& campo) const;
 
     CLettoreRighe m_File;
+    std::string m_RigaLetta;      // the line as read (its buffer is reused)
     std::string m_Tag;
     std::string m_S[7];
     bool m_bJob = false;
