@@ -477,17 +477,22 @@ void CConvFilePregeo::ConversioneRiga9()
 
 bool CConvFilePregeo::ConversioneFileOut()
 {
-    if (m_NomeFile.empty() || m_iJob < 0)
+    if (m_iJob < 0 || (m_NomeFile.empty() && m_NomeFileOut.empty()))
         return false;
-    std::string base = m_NomeFile;
-    std::string nome = m_NomeFile;
-    EstraiIlNomeFile(nome);
-    const std::size_t punto = nome.rfind('.');
-    if (punto != std::string::npos)
-        base.resize(base.size() - (nome.size() - punto));
     CLettoreRighe out;
-    if (!out.Apre(base + ".out") && !out.Apre(base + ".OUT"))
-        return false;
+    if (!m_NomeFileOut.empty()) {
+        if (!out.Apre(m_NomeFileOut))
+            return false;
+    } else {
+        std::string base = m_NomeFile;
+        std::string nome = m_NomeFile;
+        EstraiIlNomeFile(nome);
+        const std::size_t punto = nome.rfind('.');
+        if (punto != std::string::npos)
+            base.resize(base.size() - (nome.size() - punto));
+        if (!out.Apre(base + ".out") && !out.Apre(base + ".OUT"))
+            return false;
+    }
 
     // Names of the current job's stations and points, and of the orientation points.
     std::unordered_map<std::string, std::vector<CEgn*>> stazioni, punti;

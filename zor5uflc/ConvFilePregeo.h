@@ -34,6 +34,8 @@ public:
     void LeggeTesto(std::string_view text);
 
     bool GetAggFallita() const { return m_bAggFallita; }
+    // A result file elsewhere than beside the survey file (same name, ".out").
+    void SetNomeFileOut(const std::string& path) { m_NomeFileOut = path; }
 
 private:
     bool RichiestaNomeDriveEtPath();
@@ -73,6 +75,7 @@ private:
     bool m_bCens = false;
     char m_cGruppoCens = 'M';
     std::string m_NomeFile;
+    std::string m_NomeFileOut;
     // The row of type 3 or 7 being read, and where its vertices stand.
     CRig* m_pRigVrt = nullptr;
     int m_iVrtRestanti = 0;
