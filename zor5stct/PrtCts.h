@@ -33,6 +33,7 @@ public:
     // asked for as without an installation.
     void SetNomeArchivio(const std::string& path) { NomeArch = path; }
     const std::string& GetNomeFile() const { return NomeFile; }
+    void* GetWindow() const { return Window; }
     const std::string& GetNomeArchivio() const { return NomeArch; }
 
     // What the last run found worth telling.

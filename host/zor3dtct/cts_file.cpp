@@ -1,6 +1,7 @@
 // The text file of the cadastral document: writing and reading.
 #include "zor3dtct.h"
 
+#include <charconv>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -38,13 +39,10 @@ std::string Reale(double v)
 {
     if (!Valido(v))
         return "";
+    // The shortest text that reads back as the same number, "." in every locale.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.10g", v);
-    // "." whatever the locale: the C locale of this program never changes, but be sure.
-    for (char* p = buf; *p; ++p)
-        if (*p == ',')
-            *p = '.';
-    return buf;
+    auto res = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, res.ptr);
 }
 
 void Record(std::string& out, std::initializer_list<std::string> fields)
