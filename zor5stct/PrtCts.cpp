@@ -340,6 +340,10 @@ void CPrtCts::ScriviTutteLeRighe()
     }
     StampaRelazTecn();
     ScriviPuntiFiduciali();
+    if (Doc->GetCensRigArSize() > 0) {
+        RigaTesto("6", DgctGetString(10788));
+        ScriviCensuario();
+    }
 }
 
 bool CPrtCts::RichSeScrivereSopra()
@@ -464,10 +468,6 @@ bool CPrtCts::CreaFileInterno()
         return false;
     }
     ScriviTutteLeRighe();
-    if (Doc->GetCensRigArSize() > 0) {
-        RigaTesto("6", DgctGetString(10788));
-        ScriviCensuario();
-    }
     if (!ChiudeFile()) {
         Errore("Il file PREGEO " + NomeFile + " non e' stato scritto: " + GetErrore());
         return false;
