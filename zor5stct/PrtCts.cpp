@@ -106,8 +106,8 @@ void CPrtCts::ScriviRiga0()
 
 void CPrtCts::ScriviIntestazioneDelJob(CRig& rig)
 {
-    CJob* job = Lib->GetJobAt(rig.GetIntero1() - 1);
-    if (rig.GetIntero1() - 1 < 0 || job == nullptr)
+    CJob* job = rig.GetIntero1() >= 1 ? Lib->GetJobAt(rig.GetIntero1() - 1) : nullptr;
+    if (job == nullptr)
         return;
     std::string nome, oper, strum, data;
     job->GetLabels(&nome, &oper, &strum, &data);
@@ -120,9 +120,9 @@ void CPrtCts::ScriviIntestazioneDelJob(CRig& rig)
 
 void CPrtCts::ScriviStazioniDelJob(CRig& rig)
 {
-    const int j = rig.GetIntero1() - 1;
-    if (j < 0 || Lib->GetJobAt(j) == nullptr)
+    if (rig.GetIntero1() < 1 || Lib->GetJobAt(rig.GetIntero1() - 1) == nullptr)
         return;
+    const int j = rig.GetIntero1() - 1;
     for (int i = 0; i < Lib->GetStaArSize(j); ++i) {
         CSta* sta = Lib->GetStaAt(j, i);
         if (sta->IsCodedNP())

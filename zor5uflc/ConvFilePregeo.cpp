@@ -300,7 +300,6 @@ void CConvFilePregeo::ConversioneRiga3o7(char type)
     const int n = IntDaString(conta);
     if (n > 0 || m_pRigVrt == nullptr || m_pRigVrt->GetTipo() != type) {
         m_pRigVrt = m_pDoc->AddRig(type);
-        m_iVrtRestanti = n > 0 ? n : static_cast<int>(f.size());
         m_iUltimoVrtRigaPrec = -1;
         m_bEtichPrese = false;
     }
@@ -331,7 +330,6 @@ void CConvFilePregeo::ConversioneRiga3o7(char type)
     }
     for (std::size_t i = 0; i < nomi; ++i)
         m_pRigVrt->AddVrt(f[i], colore, tpLinea);
-    m_iVrtRestanti -= static_cast<int>(nomi);
     m_iUltimoVrtRigaPrec = m_pRigVrt->GetVrtArSize() - 1;
 }
 

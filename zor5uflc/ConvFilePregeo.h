@@ -78,7 +78,6 @@ private:
     std::string m_NomeFileOut;
     // The row of type 3 or 7 being read, and where its vertices stand.
     CRig* m_pRigVrt = nullptr;
-    int m_iVrtRestanti = 0;
     int m_iUltimoVrtRigaPrec = -1;
     bool m_bEtichPrese = false;
     CRig* m_pRigL = nullptr;   // the job header row of the last job header read

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -202,6 +203,22 @@ TEST_F(PrtCtsTest, NoCensusAndNoReportWriteNeitherHeading)
     ASSERT_TRUE(prt.CreaFile());
     EXPECT_EQ(Leggi(dir_ / "v.DAT"), "0|01022026|1|||| |||\r\n");
     EXPECT_TRUE(sink_.messages.empty());
+}
+
+TEST_F(PrtCtsTest, JobRowsOfNoJobWriteNothing)
+{
+    CCts d;
+    d.SetData("01", "02", "2026");
+    d.SetProt("1");
+    for (int j : {0, -1, 3, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()}) {
+        d.AddRig('L')->SetIntero1(j);
+        d.AddRig('S')->SetIntero1(j);
+    }
+    sink_.ScriptAnswer(DGCT_ASK_OPZ, std::string("ok"));
+    sink_.ScriptAnswer(DGCT_ASK_FILE, (dir_ / "j.DAT").string());
+    CPrtCts prt(nullptr, d, lib_, "");
+    ASSERT_TRUE(prt.CreaFile());
+    EXPECT_EQ(Leggi(dir_ / "j.DAT"), "0|01022026|1|||| |||\r\n");
 }
 
 TEST_F(PrtCtsTest, TooLongCensusFieldsAreWarned)
