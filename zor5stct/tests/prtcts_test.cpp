@@ -221,6 +221,20 @@ TEST_F(PrtCtsTest, JobRowsOfNoJobWriteNothing)
     EXPECT_EQ(Leggi(dir_ / "j.DAT"), "0|01022026|1|||| |||\r\n");
 }
 
+TEST_F(PrtCtsTest, Cp1252BytesPassUnchanged)
+{
+    CCts d;
+    d.SetData("01", "02", "2026");
+    d.SetProt("1");
+    d.SetTcnC("Nicol\xF2");                // CP1252 o grave
+    d.AddRig('6')->SetEtichMat("citt\xE0 \x80");   // a grave, euro sign
+    sink_.ScriptAnswer(DGCT_ASK_OPZ, std::string("ok"));
+    sink_.ScriptAnswer(DGCT_ASK_FILE, (dir_ / "b.DAT").string());
+    CPrtCts prt(nullptr, d, lib_, "");
+    ASSERT_TRUE(prt.CreaFile());
+    EXPECT_EQ(Leggi(dir_ / "b.DAT"), "0|01022026|1||||Nicol\xF2 |||\r\n6|citt\xE0 \x80|\r\n");
+}
+
 TEST_F(PrtCtsTest, TooLongCensusFieldsAreWarned)
 {
     CCts d;
