@@ -97,6 +97,13 @@ public:
     // point and orientation point, leaving the code words as they are.
     void CancOldCodeAlfabet();
 
+    // Makes the book plane: instrument and target heights 0 and every
+    // observation horizontal. With the book option File2Do3D the slope
+    // distances stay as they are; without it each observation is reduced to
+    // its horizontal distance (face II readings brought to face I, which sets
+    // faceTwo). `changed` tells that the processing results were voided.
+    void ModDimens2d3d(bool& changed, bool& faceTwo);
+
     // The field-book block at version v (the stream's version): options, jobs
     // with stations and points, orientation points, memories and the name of
     // the common-points file.

@@ -46,3 +46,45 @@ private:
 };
 
 }  // namespace testfiles
+
+namespace testfiles {
+
+// Points the settings file at a fresh, empty file for the life of the object,
+// so that tests running side by side never share settings.
+class ScopedIni {
+public:
+    ScopedIni()
+        : path_((std::filesystem::temp_directory_path() /
+                 ("rilievo_ini_" + std::to_string(::getpid()) + "_" + std::to_string(++Serial())))
+                    .string())
+    {
+        const char* old = std::getenv("RILIEVO_INI");
+        hadOld_ = old != nullptr;
+        if (old)
+            old_ = old;
+        ::setenv("RILIEVO_INI", path_.c_str(), 1);
+    }
+    ~ScopedIni()
+    {
+        std::error_code ec;
+        std::filesystem::remove(path_, ec);
+        if (hadOld_)
+            ::setenv("RILIEVO_INI", old_.c_str(), 1);
+        else
+            ::unsetenv("RILIEVO_INI");
+    }
+    ScopedIni(const ScopedIni&) = delete;
+    ScopedIni& operator=(const ScopedIni&) = delete;
+
+private:
+    static int& Serial()
+    {
+        static int n = 0;
+        return n;
+    }
+    std::string path_;
+    std::string old_;
+    bool hadOld_ = false;
+};
+
+}  // namespace testfiles

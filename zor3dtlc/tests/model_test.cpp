@@ -296,3 +296,85 @@ TEST(CalcDsOr, SettingsDefaultsAndRoundTrip)
 }
 
 }  // namespace
+
+namespace {
+
+// A book of one station (AltStr 1.6) with three points:
+//   0: slope 100, zenith 300 (face II), horizontal 50, target height 1.5
+//   1: slope 20, zenith exactly 100, horizontal 10, target height invalid
+//   2: slope 30, zenith 99, horizontal 399, target height 0
+class Piano : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        lib.AddJob()->SetCdElab(3);
+        lib.AddSta(0)->SetAltStr(1.6);
+        lib.AddPun(0, 0)->SetDtIntAng(100, 300, 50);
+        lib.GetPunAt(0, 0, 0)->SetAltPri(1.5);
+        lib.AddPun(0, 0)->SetDtIntAng(20, 100, 10);
+        lib.AddPun(0, 0)->SetDtIntAng(30, 99, 399);
+        lib.GetPunAt(0, 0, 2)->SetAltPri(0);
+        lib.GetOpzLibCmp().CdElab = 5;
+    }
+    CPun* P(int k) { return lib.GetPunAt(0, 0, k); }
+    testutil::ScopedIni ini;
+    COriData ori{0};
+    CLibCmp lib{nullptr, &ori, 0};
+};
+
+TEST_F(Piano, KeepingSlopeDistances)
+{
+    lib.GetOpzLibCmp().File2Do3D = true;
+    bool changed = false, faceTwo = true;
+    lib.ModDimens2d3d(changed, faceTwo);
+    EXPECT_TRUE(changed);
+    EXPECT_FALSE(faceTwo);
+    EXPECT_EQ(lib.GetStaAt(0, 0)->GetAltStr(), 0.0);
+    EXPECT_EQ(P(0)->GetDato0(), 100.0);   // distance untouched
+    EXPECT_EQ(P(0)->GetDato1(), 100.0);
+    EXPECT_EQ(P(0)->GetDato2(), 50.0);
+    EXPECT_EQ(P(1)->GetAltPri(), 0.0);
+    EXPECT_EQ(lib.GetOpzLibCmp().CdElab, 0);
+    EXPECT_EQ(lib.GetJobAt(0)->GetCdElab(), 0);
+    // A book that is plane already is left as it is.
+    lib.GetJobAt(0)->SetCdElab(1);
+    lib.ModDimens2d3d(changed, faceTwo);
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(lib.GetJobAt(0)->GetCdElab(), 1);
+}
+
+TEST_F(Piano, ReducingToHorizontalDistances)
+{
+    lib.GetOpzLibCmp().File2Do3D = false;
+    bool changed = false, faceTwo = false;
+    lib.ModDimens2d3d(changed, faceTwo);
+    EXPECT_TRUE(faceTwo);
+    // Face II: zenith 300 -> 100, horizontal 50 -> 250; slope 100 at a zenith
+    // of 100 gives 100 * sin(pi/2) = 100.
+    EXPECT_EQ(P(0)->GetDato1(), 100.0);
+    EXPECT_DOUBLE_EQ(P(0)->GetDato2(), 250.0);
+    EXPECT_NEAR(P(0)->GetDato0(), 100.0, 1e-9);
+    EXPECT_EQ(P(1)->GetDato0(), 20.0);   // zenith exactly 100: left so
+    // Zenith 99: 30 * sin(99 gon) = 30 * 0.99987663 = 29.9962989 (hand computation).
+    EXPECT_NEAR(P(2)->GetDato0(), 29.9962989, 1e-6);
+    EXPECT_DOUBLE_EQ(P(2)->GetDato2(), 399.0);
+    EXPECT_EQ(P(0)->GetAltPri(), 0.0);
+    // The invalid target height of point 1 voids the processing.
+    EXPECT_TRUE(changed);
+    EXPECT_EQ(lib.GetOpzLibCmp().CdElab, 0);
+    EXPECT_EQ(lib.GetJobAt(0)->GetCdElab(), 0);
+}
+
+TEST_F(Piano, ReducingWithValidHeightsKeepsProcessingValid)
+{
+    lib.GetOpzLibCmp().File2Do3D = false;
+    P(1)->SetAltPri(1.2);
+    bool changed = true, faceTwo = true;
+    lib.ModDimens2d3d(changed, faceTwo);
+    EXPECT_FALSE(changed);
+    EXPECT_TRUE(faceTwo);
+    EXPECT_EQ(lib.GetOpzLibCmp().CdElab, 1);
+    EXPECT_EQ(lib.GetJobAt(0)->GetCdElab(), 1);
+}
+
+}  // namespace
