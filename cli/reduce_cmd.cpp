@@ -18,6 +18,7 @@
 #include <fstream>
 #include <map>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <unordered_map>
@@ -155,98 +156,134 @@ int Run(const std::vector<std::string>& args)
             s->SetAnCoAz(VAL_NON_VALIDO);
             stazioni.push_back({s, j, i});
         }
+    // Every lookup below is by name, so that each station and each
+    // observation is looked at a bounded number of times.
+    std::unordered_map<std::string, std::vector<int>> stazioniPerNome;
+    for (int si = 0; si < static_cast<int>(stazioni.size()); ++si)
+        stazioniPerNome[stazioni[si].sta->GetNome()].push_back(si);
+    // Observations of the names that can become known points (stations and
+    // the command line's names): (station, point index).
+    std::unordered_map<std::string, std::vector<std::pair<int, int>>> osservazioni;
+    for (int si = 0; si < static_cast<int>(stazioni.size()); ++si) {
+        const int n = lib.GetPunArSize(stazioni[si].j, stazioni[si].i);
+        for (int k = 0; k < n; ++k) {
+            const std::string& nome = lib.GetPunAt(stazioni[si].j, stazioni[si].i, k)->NomeRef();
+            if (stazioniPerNome.count(nome) || noti.count(nome))
+                osservazioni[nome].emplace_back(si, k);
+        }
+    }
     // Points of known coordinates that stations may be oriented on: the
-    // command line's names and the stations computed so far.
+    // command line's names and the stations placed so far.
     std::unordered_map<std::string, Noto> riferimenti(noti.begin(), noti.end());
-    // First computed observation of each name, where stations find their coordinates.
-    std::unordered_map<std::string, const CPun*> osservati;
+    std::vector<int> daFare;   // stations just placed, to orient and compute
+    std::set<int> inAttesa;    // placed stations without orientation, in book order
 
-    auto calcolaPunti = [&](StaInfo& si) {
-        CSta* s = si.sta;
-        const bool threeD = EstValido(s->GetCoordZ());
-        const int n = lib.GetPunArSize(si.j, si.i);
+    auto posiziona = [&](int si, const Noto& n) {
+        CSta* s = stazioni[si].sta;
+        s->SetCoordX(n.x);
+        s->SetCoordY(n.y);
+        s->SetCoordZ(n.z);
+        s->CalcolaValiditaXYZ();
+        stazioni[si].coord = true;
+        daFare.push_back(si);
+        inAttesa.insert(si);
+    };
+    // Orients station si on its observation k when that sights a known point.
+    auto orientaSu = [&](int si, int k) {
+        StaInfo& st = stazioni[si];
+        CSta* s = st.sta;
+        CPun* p = lib.GetPunAt(st.j, st.i, k);
+        const auto r = riferimenti.find(p->GetNome());
+        if (r == riferimenti.end() || p->GetNome() == s->GetNome())
+            return false;
+        p->CalcolaDatiRelativi(s->GetAltStr(), calc);
+        const double dx = r->second.x - s->GetCoordX();
+        const double dy = r->second.y - s->GetCoordY();
+        if (!EstValido(p->GetAngO()) || (dx == 0.0 && dy == 0.0))
+            return false;
+        s->SetAnCoAz(LimiteAng0_400(AngoloDaAsseRifer(dx, dy) - p->GetAngO()));
+        st.orientata = true;
+        inAttesa.erase(si);
+        st.come = "orientata su " + p->GetNome();
+        return true;
+    };
+    // Computes the points of an oriented station; stations not yet placed
+    // take the coordinates of the first observation of their name.
+    auto calcolaPunti = [&](int si) {
+        StaInfo& st = stazioni[si];
+        const bool threeD = EstValido(st.sta->GetCoordZ());
+        const int n = lib.GetPunArSize(st.j, st.i);
         for (int k = 0; k < n; ++k) {
-            CPun* p = lib.GetPunAt(si.j, si.i, k);
+            CPun* p = lib.GetPunAt(st.j, st.i, k);
             p->CalcolaCoordAssolute(threeD, calc);
-            if (p->EstValidoXY())
-                osservati.emplace(p->GetNome(), p);
-        }
-    };
-    auto orienta = [&](StaInfo& si) {
-        CSta* s = si.sta;
-        const auto cl = noti.find(s->GetNome());
-        if (cl != noti.end() && cl->second.az) {
-            s->SetAnCoAz(*cl->second.az);
-            si.come = "orientamento dato";
-            return true;
-        }
-        const int n = lib.GetPunArSize(si.j, si.i);
-        for (int k = 0; k < n; ++k) {
-            CPun* p = lib.GetPunAt(si.j, si.i, k);
-            const auto r = riferimenti.find(p->GetNome());
-            if (r == riferimenti.end() || p->GetNome() == s->GetNome())
+            if (!p->EstValidoXY())
                 continue;
-            p->CalcolaDatiRelativi(s->GetAltStr(), calc);
-            const double dx = r->second.x - s->GetCoordX();
-            const double dy = r->second.y - s->GetCoordY();
-            if (!EstValido(p->GetAngO()) || (dx == 0.0 && dy == 0.0))
+            const auto t = stazioniPerNome.find(p->GetNome());
+            if (t == stazioniPerNome.end())
                 continue;
-            s->SetAnCoAz(LimiteAng0_400(AngoloDaAsseRifer(dx, dy) - p->GetAngO()));
-            si.come = "orientata su " + p->GetNome();
-            return true;
+            for (int other : t->second)
+                if (!stazioni[other].coord) {
+                    Noto o;
+                    o.x = p->GetCoordX();
+                    o.y = p->GetCoordY();
+                    o.z = p->GetCoordZ();
+                    posiziona(other, o);
+                }
         }
-        return false;
     };
 
+    for (int si = 0; si < static_cast<int>(stazioni.size()); ++si)
+        if (const auto cl = noti.find(stazioni[si].sta->GetNome()); cl != noti.end())
+            posiziona(si, cl->second);
     for (;;) {
-        bool progress = false;
-        for (StaInfo& si : stazioni) {
-            CSta* s = si.sta;
-            if (!si.coord) {
-                Noto n;
-                if (const auto cl = noti.find(s->GetNome()); cl != noti.end()) {
-                    n = cl->second;
-                } else if (const auto o = osservati.find(s->GetNome()); o != osservati.end()) {
-                    n.x = o->second->GetCoordX();
-                    n.y = o->second->GetCoordY();
-                    n.z = o->second->GetCoordZ();
+        while (!daFare.empty()) {
+            const int si = daFare.back();
+            daFare.pop_back();
+            StaInfo& st = stazioni[si];
+            CSta* s = st.sta;
+            if (!st.orientata) {
+                const auto cl = noti.find(s->GetNome());
+                if (cl != noti.end() && cl->second.az) {
+                    s->SetAnCoAz(*cl->second.az);
+                    st.orientata = true;
+                    inAttesa.erase(si);
+                    st.come = "orientamento dato";
                 } else {
-                    continue;
+                    const int n = lib.GetPunArSize(st.j, st.i);
+                    for (int k = 0; k < n && !orientaSu(si, k); ++k) {
+                    }
                 }
-                s->SetCoordX(n.x);
-                s->SetCoordY(n.y);
-                s->SetCoordZ(n.z);
-                s->CalcolaValiditaXYZ();
-                si.coord = true;
-                progress = true;
-                Noto ref;
-                ref.x = n.x;
-                ref.y = n.y;
-                ref.z = n.z;
-                riferimenti.emplace(s->GetNome(), ref);
+                if (st.orientata)
+                    calcolaPunti(si);
             }
-            if (!si.orientata && orienta(si)) {
-                si.orientata = true;
-                calcolaPunti(si);
-                progress = true;
+            // The station is now a known point: stations waiting for an
+            // orientation may sight it.
+            Noto ref;
+            ref.x = s->GetCoordX();
+            ref.y = s->GetCoordY();
+            ref.z = s->GetCoordZ();
+            if (!riferimenti.emplace(s->GetNome(), ref).second)
+                continue;
+            const auto o = osservazioni.find(s->GetNome());
+            if (o == osservazioni.end())
+                continue;
+            for (const auto& [other, k] : o->second) {
+                StaInfo& t = stazioni[other];
+                if (other != si && t.coord && !t.orientata && orientaSu(other, k))
+                    calcolaPunti(other);
             }
         }
-        if (progress)
-            continue;
-        // Nothing more follows from what is known: orient the first station
-        // that has coordinates at 0 gon and go on from there.
-        bool zero = false;
-        for (StaInfo& si : stazioni)
-            if (si.coord && !si.orientata) {
-                si.sta->SetAnCoAz(0.0);
-                si.orientata = true;
-                si.come = "orientamento 0 gon (nessun punto noto in vista)";
-                calcolaPunti(si);
-                zero = true;
-                break;
-            }
-        if (!zero)
+        // Nothing more follows from what is known: orient the first placed
+        // station still without orientation at 0 gon and go on from there.
+        if (inAttesa.empty())
             break;
+        const int si = *inAttesa.begin();
+        inAttesa.erase(inAttesa.begin());
+        StaInfo& st = stazioni[si];
+        st.sta->SetAnCoAz(0.0);
+        st.orientata = true;
+        st.come = "orientamento 0 gon (nessun punto noto in vista)";
+        calcolaPunti(si);
     }
 
     std::ofstream csv(csvPath, std::ios::binary | std::ios::trunc);

@@ -5,6 +5,7 @@
 #include <zor0util.h>
 #include <zor4dglc.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>

@@ -13,6 +13,7 @@
 namespace {
 using Fabbrica = std::unique_ptr<CConvGen> (*)(CLibCmp&, std::string*);
 
+// The factory of a converter class, for the entries of the table below.
 template <class T>
 std::unique_ptr<CConvGen> Crea(CLibCmp& lib, std::string* nome)
 {

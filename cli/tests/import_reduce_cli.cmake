@@ -67,3 +67,18 @@ list(FIND rows "P1,10.0000,0.0000,10.0000,muro" pos)
 if(pos EQUAL -1)
   message(SEND_ERROR "P1 not turned by the given orientation:\n${rows}")
 endif()
+
+# A traverse written from its last station back to its first: T1 is given;
+# T1 sights T2 10 m east (reading 100, orientation 0 gon); T2 backsights T1
+# (reading 0 on azimuth 300: orientation 300) and sights T3 at reading 100,
+# azimuth 0, 10 m north of T2; T3 backsights T2 (reading 0 on azimuth 200:
+# orientation 200) and sights Q at reading 100, azimuth 300, 5 m west.
+file(WRITE ${OUT}/trav.gt7 "GTS-7\nSTN T3,1.5\nBS T2,1.5\nSD 0,100,10\nSS Q,1.5\nSD 100,100,5\nSTN T2,1.5\nBS T1,1.5\nSD 0,100,10\nFS T3,1.5\nSD 100,100,10\nSTN T1,1.5\nFS T2,1.5\nSD 100,100,10\n")
+run(0 "3 stazioni, 5 punti" import ${OUT}/trav.gt7 -o ${OUT}/trav.libretto)
+run(0 "stazione T3: E 10.0000 N 10.0000 H 0.0000, orientata su T2 (correzione 200.0000 gon)"
+    reduce ${OUT}/trav.libretto --station T1=0,0,0 --csv ${OUT}/trav.csv)
+file(STRINGS ${OUT}/trav.csv rows)
+list(FIND rows "Q,5.0000,10.0000,0.0000," pos)
+if(pos EQUAL -1)
+  message(SEND_ERROR "Q not at (5, 10):\n${rows}")
+endif()

@@ -93,6 +93,13 @@ TEST_F(Gt7Test, Records)
           "P *p1|c||1.300000|10.198039|100.000000|12.566592",
           // second offset: 1 m up, z = 1 -> V = 100 - atan(1 / 10.198039) = 93.777...
           "P **p1|c||1.300000|10.246951|93.777323|12.566592"}},
+        // Face II: V = 300, the offset 1 m up gives z = 1, h = 10,
+        // V = 100 - atan(1 / 10) = 93.654896, turned back to face II: 306.345104.
+        {"OFFSET on a face II sight stays in face II",
+         "STN s1,1.5\nSS p1,1.3\nSD 200,300,10\nOFFSET 0,0,1\n",
+         {"J |||", "S s1||1.500000",
+          "P p1|||1.300000|10.000000|300.000000|200.000000",
+          "P *p1|||1.300000|10.049876|306.345104|200.000000"}},
         {"OFFSET before any point is skipped",
          "STN s1,1.5\nOFFSET 1,2,3\n",
          {"J |||", "S s1||1.500000"}},
