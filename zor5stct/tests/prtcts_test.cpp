@@ -36,18 +36,38 @@ std::string Dati(const std::string& nome)
     return std::string(dir ? dir : "data") + "/" + nome;
 }
 
+// Points the settings file at a file of the test's own before the book reads it.
+struct IniPrivato {
+    explicit IniPrivato(const fs::path& path)
+    {
+        if (const char* old = std::getenv("RILIEVO_INI"))
+            old_ = old;
+        ::setenv("RILIEVO_INI", path.c_str(), 1);
+    }
+    ~IniPrivato()
+    {
+        if (old_.empty())
+            ::unsetenv("RILIEVO_INI");
+        else
+            ::setenv("RILIEVO_INI", old_.c_str(), 1);
+    }
+    std::string old_;
+};
+
 class PrtCtsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("rilievo_prtcts_" + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         fixture::Libretto(lib_);
         fixture::Documento(doc_);
     }
-    void TearDown() override { fs::remove_all(dir_); }
+    void TearDown() override
+    {
+        fs::remove_all(dir_);
+        fs::remove(dir_.string() + ".ini");
+    }
 
     // Runs CreaFile answering the two dialogs; the file goes to dir/name.
     bool Crea(const std::string& nome, const std::string& archivio = "")
@@ -62,7 +82,9 @@ protected:
         return ok;
     }
 
-    fs::path dir_;
+    fs::path dir_ = fs::temp_directory_path() / ("rilievo_prtcts_" + std::to_string(::getpid()) + "_" +
+                                                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    IniPrivato ini_{dir_.string() + ".ini"};
     COriData ori_{0};
     CLibCmp lib_{nullptr, &ori_, -1};
     CCts doc_;
