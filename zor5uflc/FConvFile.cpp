@@ -1,6 +1,7 @@
 // FConvFileDaStrum and FConvFileNoTopcon: choosing and running a converter.
 #include "FConvFile.h"
 
+#include "ConvFileCts.h"
 #include "ConvFileGT7.h"
 
 #include <hostui.h>
@@ -32,7 +33,7 @@ constexpr Formato kFormati[NU_FORMATI_NO_TOPCON] = {
     {"parole chiave di due lettere", nullptr},
     {"colonne fisse con marcatori 1 e 2", nullptr},
     {"parole chiave di due lettere (seconda forma)", nullptr},
-    {"righe di rilievo catastale", nullptr},
+    {"righe di rilievo catastale", Crea<CConvFileCts>},
     {"righe S e record di tre righe", nullptr},
     {"record codificati", nullptr},
     {"SDR3", nullptr},

@@ -1,0 +1,5 @@
+CTS|1
+RIGA|7|a\|b|c\nd|e|1.5||1|2
+VERTICE|A|x|y
+CENSUARIO|A|D
+RELAZIONE|\\
