@@ -55,27 +55,30 @@ function(rilievo_deliverable name)
   target_link_libraries(${name} PUBLIC ${ARG_LINKS} PRIVATE rilievo_options)
 endfunction()
 
-# rilievo_tests(NAME SOURCES ... LINKS ...)
-# A GoogleTest program run by CTest. Tests run with their data folder in
-# RILIEVO_TEST_DATA and a private settings file, so that no test touches the
-# user's own settings.
+# Header-only test support (testing/TestFiles.h) that every test program links.
+add_library(rilievo_testsupport INTERFACE)
+target_include_directories(rilievo_testsupport INTERFACE ${PROJECT_SOURCE_DIR}/testing)
+
+# rilievo_tests(NAME SOURCES ... LINKS ... [DATA dir])
+# A GoogleTest program run by CTest. Its main (testing/test_main.cpp) gives it
+# its fixture folder in RILIEVO_TEST_DATA (default: tests/data beside the
+# sources), the source folder in RILIEVO_HOME and a private settings file in
+# RILIEVO_INI, so that no test touches the user's own settings.
 function(rilievo_tests name)
   cmake_parse_arguments(ARG "" "DATA" "SOURCES;LINKS" ${ARGN})
   if(NOT RILIEVO_TESTS)
     return()
   endif()
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gtest_main GTest::gmock rilievo_options)
+  add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/testing/test_main.cpp)
+  target_link_libraries(${name} PRIVATE ${ARG_LINKS} rilievo_testsupport GTest::gtest GTest::gmock rilievo_options)
   if(ARG_DATA)
     set(data ${ARG_DATA})
   else()
     set(data ${CMAKE_CURRENT_SOURCE_DIR}/tests/data)
   endif()
-  gtest_discover_tests(${name}
-    DISCOVERY_MODE PRE_TEST
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT
-      "RILIEVO_TEST_DATA=${data};RILIEVO_INI=${CMAKE_CURRENT_BINARY_DIR}/${name}.ini;RILIEVO_HOME=${PROJECT_SOURCE_DIR}")
+  target_compile_definitions(${name} PRIVATE
+    RILIEVO_TEST_DATA_DIR="${data}" RILIEVO_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # rilievo_fuzz_target(NAME SOURCE file LINKS ... CORPUS dir)

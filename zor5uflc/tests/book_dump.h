@@ -3,6 +3,7 @@
 #pragma once
 
 #include <LibCmp.h>
+#include <TestFiles.h>
 #include <zor0util.h>
 
 #include <cstdio>
@@ -15,60 +16,10 @@
 
 namespace imptest {
 
-inline std::string DataPath(const std::string& name)
-{
-    const char* dir = std::getenv("RILIEVO_TEST_DATA");
-    return std::string(dir ? dir : "data") + "/" + name;
-}
-
-inline std::string TempPath(const std::string& stem)
-{
-    static int serial = 0;
-    return (std::filesystem::temp_directory_path() /
-            ("rilievo_uf_" + std::to_string(::getpid()) + "_" + std::to_string(++serial) + "_" + stem))
-        .string();
-}
-
-// A file with the given bytes, removed when the object goes.
-class TempFile {
-public:
-    TempFile(const std::string& stem, const std::string& bytes) : path_(TempPath(stem))
-    {
-        std::ofstream(path_, std::ios::binary | std::ios::trunc) << bytes;
-    }
-    ~TempFile() { std::filesystem::remove(path_); }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-// Points the settings file at a fresh file for the life of the object.
-class ScopedIni {
-public:
-    ScopedIni() : path_(TempPath("ini"))
-    {
-        if (const char* old = std::getenv("RILIEVO_INI"))
-            old_ = old;
-        ::setenv("RILIEVO_INI", path_.c_str(), 1);
-    }
-    ~ScopedIni()
-    {
-        std::filesystem::remove(path_);
-        if (old_.empty())
-            ::unsetenv("RILIEVO_INI");
-        else
-            ::setenv("RILIEVO_INI", old_.c_str(), 1);
-    }
-    ScopedIni(const ScopedIni&) = delete;
-    ScopedIni& operator=(const ScopedIni&) = delete;
-
-private:
-    std::string path_;
-    std::string old_;
-};
+using rtest::DataPath;
+using rtest::ScopedIni;
+using rtest::TempFile;
+using rtest::TempPath;
 
 // "X" for an invalid number, otherwise six decimals.
 inline std::string Num(double v)
