@@ -94,6 +94,9 @@ function(rilievo_fuzz_target name)
     add_executable(${name} ${ARG_SOURCE} ${PROJECT_SOURCE_DIR}/fuzz/replay_main.cpp)
     if(RILIEVO_TESTS)
       add_test(NAME ${name}.replay COMMAND ${name} ${ARG_CORPUS})
+      # Readers construct books that read settings: give them a file of their own.
+      set_tests_properties(${name}.replay PROPERTIES ENVIRONMENT
+        "RILIEVO_INI=${CMAKE_CURRENT_BINARY_DIR}/${name}.ini;RILIEVO_HOME=${PROJECT_SOURCE_DIR}")
     endif()
   endif()
   target_link_libraries(${name} PRIVATE ${ARG_LINKS} rilievo_options)
