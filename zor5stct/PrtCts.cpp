@@ -321,7 +321,8 @@ void CPrtCts::StampaRelazTecn()
     RigaTesto("6", DgctGetString(10787));
 }
 
-void CPrtCts::ScriviTutteLeRighe()
+// Row 0, then the document's rows in their order, each as its type asks.
+void CPrtCts::ScriviRigheDelDocumento()
 {
     ScriviRiga0();
     for (int i = 0; i < Doc->GetRigArSize(); ++i) {
@@ -338,6 +339,11 @@ void CPrtCts::ScriviTutteLeRighe()
         default: break;   // '8': the fiducial points come after the report
         }
     }
+}
+
+void CPrtCts::ScriviTutteLeRighe()
+{
+    ScriviRigheDelDocumento();
     StampaRelazTecn();
     ScriviPuntiFiduciali();
     if (Doc->GetCensRigArSize() > 0) {
@@ -489,21 +495,7 @@ bool CPrtCts::StampaInterna()
         Errore(GetErrore());
         return false;
     }
-    ScriviRiga0();
-    for (int i = 0; i < Doc->GetRigArSize(); ++i) {
-        CRig& rig = *Doc->GetRigAt(i);
-        switch (rig.GetTipo()) {
-        case 'L': ScriviIntestazioneDelJob(rig); break;
-        case 'S': ScriviStazioniDelJob(rig); break;
-        case '3':
-        case '7': ScriviRiga3o7(rig); break;
-        case '4': ScriviRiga4(rig); break;
-        case '5': ScriviRiga5(rig); break;
-        case '6': ScriviRiga6(rig); break;
-        case '9': ScriviRiga9(rig); break;
-        default: break;
-        }
-    }
+    ScriviRigheDelDocumento();
     StampaRelazTecn();
     ScriviPuntiFiduciali();
     if (!Doc->GetOrdineCens().empty()) {

@@ -56,6 +56,7 @@ protected:
     void ScriviRigheMapp();
     void ScriviRigheFraz();
     void ScriviRigheAus();
+    void ScriviRigheDelDocumento();
     void ScriviTutteLeRighe();
     // A field: the text with blanks removed at both ends, then the separator.
     void ScriviStringaNoSpazi(const std::string& text);
