@@ -3,6 +3,8 @@
 #include "NewObject.h"
 #include "lum/core/Block.h"
 #include "lum/core/CoreExceptions.h"
+#include "lum/core/Drawing.h"
+#include "lum/core/ModifyingTablesEvent.h"
 #include "lum/core/EntInsert.h"
 
 namespace lum::core {
@@ -48,23 +50,34 @@ CBlock* CBlockTable::Find(const fnd::String& name) const
 }
 
 namespace {
-class CRemoveOp : public IBlockOperation {
+class CCollectOp : public IBlockOperation {
 public:
-    explicit CRemoveOp(CBlockTable& t) : m_t(t) {}
-    void Do(IBlock* b) override { m_t.Remove(b->GetBlock()); }
-
-private:
-    CBlockTable& m_t;
+    std::vector<IBlock*> blocks;
+    void Do(IBlock* b) override { blocks.push_back(b); }
 };
 }  // namespace
 
 void CBlockTable::RemoveAll()
 {
+    // Each block leaves before the blocks it inserts, so none is refused; the items are let
+    // go together at the end (one pass, not one search per block).
+    CCollectOp order;
     try {
-        CRemoveOp op(*this);
-        m_graph.VisitDep(op);
+        m_graph.VisitDep(order);
     } catch (const ICoreException&) {
         // A graph that cannot be ordered: what is left goes below.
+    }
+    fnd::IContextEvent* ctx = GetDrawing() ? GetDrawing()->GetContextEvent() : nullptr;
+    for (IBlock* b : order.blocks) {
+        CBlock* block = b->GetBlock();
+        if (!IsMember(block) || !block->IsInserted())
+            continue;
+        try {
+            m_graph.RemoveBlock(block);
+        } catch (const ICoreException&) {
+        }
+        block->OnRemoveTable();
+        TableItemRemoved(ctx, block);
     }
     m_graph.RemoveAll();
     CTableImp::RemoveAll();
