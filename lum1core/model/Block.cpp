@@ -139,7 +139,7 @@ void CBlock::Append(CEnt* ent)
 
 bool CBlock::Add(CEnt* ent)
 {
-    if (!ent || ent->IsInserted() || IsInserted() || m_ents.IsInserted(ent))
+    if (!ent || ent->IsInserted() || IsInserted())
         return false;
     // Only a block that some insert refers to can be reached back.
     if (const CEntInsert* i = ent->GetEntInsert(); i && i->GetBlock()) {
@@ -182,9 +182,11 @@ bool CBlock::Redefine(const fnd::geom::PNT_3D& base, std::uint32_t flags, const 
     m_base = base;
     DoSetFlags(((GetFlags() & ~0x8001u) | flags) & ~kHasAttdefs);
     CEntMoveVisitor move(fnd::geom::PNT_3D{} - m_base);
+    std::unordered_set<const CEnt*> taken;
+    taken.reserve(ents.GetNoEnts());
     CEntIterator it = ents.GetIterator();
     while (CEnt* e = it.GetNext()) {
-        if (m_ents.IsInserted(e))
+        if (!taken.insert(e).second)
             continue;
         e->Accept(move);
         Append(e);

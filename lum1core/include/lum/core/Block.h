@@ -101,7 +101,8 @@ public:
 
     // Moves the entity by origin minus base point and appends it (free; inserted with the
     // block). Refuses (CCyclicGraphException, nothing changed) an insert that would make the
-    // block reach itself, and an entity already in a site (false).
+    // block reach itself, and an entity already in a site (false). Adding the same free
+    // entity twice is the caller's error (not searched for, to keep adding linear).
     bool Add(CEnt* ent);
     bool CanRedefine(const CEntCollection& ents) const;
     // Replaces base point, flags and entities in one change; false, nothing changed, when
