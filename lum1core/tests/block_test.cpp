@@ -3,6 +3,7 @@
 #include "EntSupport.h"
 
 #include "lum/core/CoreExceptions.h"
+#include "lum/core/EntFunctions.h"
 #include "lum/core/EntInsertStack.h"
 #include "lum/core/EntMoveVisitor.h"
 
@@ -324,6 +325,26 @@ TEST_F(BlockTest, HatchCloneHasABlockOfItsOwn)
     EXPECT_EQ(hatch->GetPnt(0), (PNT_3D{1, 1, 1}));
     RemoveEnt(data.get(), hatch.get());
     EXPECT_EQ(Blocks()->FindBlock("*PAT1"), nullptr);
+}
+
+TEST_F(BlockTest, FreeFunctionsOfBlocksAndEntities)
+{
+    EXPECT_EQ(GetBlockProgressiveName(Blocks(), "B"), "B1");
+    auto p = RefPtr<CEntPnt>::Adopt(CreateEntPnt(data.get(), layer, cont, 3, {4, 4, 4}, 0));
+    CEntVectorCollection ents(p.get());
+    CBlock* b1 = AddNewBlock(data.get(), "B1", {1, 1, 1}, ents, 0, 0);
+    ASSERT_NE(b1, nullptr);
+    AddNewBlock(data.get(), "b2", {}, CEntVectorCollection(), 0, 0);
+    EXPECT_EQ(GetBlockProgressiveName(Blocks(), "B"), "B3");
+    EXPECT_EQ(FindBlock(data.get(), "b1"), b1);
+    EXPECT_EQ(p->GetPnt(), (PNT_3D{3, 3, 3}));  // relative to the base point
+    EXPECT_TRUE(p->IsInserted());
+    auto copy = RefPtr<CEnt>::Adopt(CloneEnt(data.get(), p.get()));
+    EXPECT_FALSE(copy->IsInserted());
+    EXPECT_EQ(CastPnt(copy.get())->GetPnt(), (PNT_3D{3, 3, 3}));
+    EXPECT_EQ(copy->GetHandle(), 0u);
+    EXPECT_TRUE(RemoveBlock(data.get(), b1));
+    EXPECT_FALSE(p->IsInserted());
 }
 
 // 100,000 nested blocks: every walk is iterative and linear.
