@@ -337,6 +337,11 @@ TEST_F(BlockTest, FreeFunctionsOfBlocksAndEntities)
     AddNewBlock(data.get(), "b2", {}, CEntVectorCollection(), 0, 0);
     EXPECT_EQ(GetBlockProgressiveName(Blocks(), "B"), "B3");
     EXPECT_EQ(FindBlock(data.get(), "b1"), b1);
+    CData::CBlockIterator it(data.get(), true);
+    EXPECT_EQ(it.GetNoBlocks(), 2u);
+    EXPECT_EQ(it.GetNext(), b1);
+    EXPECT_EQ(it.GetNext()->GetName(), "b2");
+    EXPECT_EQ(it.GetNext(), nullptr);
     EXPECT_EQ(p->GetPnt(), (PNT_3D{3, 3, 3}));  // relative to the base point
     EXPECT_TRUE(p->IsInserted());
     auto copy = RefPtr<CEnt>::Adopt(CloneEnt(data.get(), p.get()));
