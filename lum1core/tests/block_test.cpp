@@ -235,6 +235,45 @@ TEST_F(BlockTest, SnapshotRestoresEntitiesAfterDeleteAndAdd)
     EXPECT_EQ(layer->GetEntities(), 2u);
 }
 
+// A block snapshot keeps its entities and their layers alive: take the entity out, remove
+// its layer, restore.
+TEST_F(BlockTest, SnapshotRestoreAfterLayerRemoval)
+{
+    CLayer* temp = AddNewLayer(data.get(), "Temp", cont, 3, 0, 0);
+    auto blk = Block("L");
+    blk->Add(RefPtr<CEntLine>::Adopt(CEntLine::Create(temp, cont, 1, {{0, 0, 0}, {1, 1, 1}}, 0)).get());
+    Blocks()->Add(blk.get());
+    auto snap = RefPtr<fnd::IMemento>::Adopt(blk->CreateMemento());
+    ASSERT_TRUE(blk->Redefine({}, 0, CEntVectorCollection()));
+    EXPECT_TRUE(RemoveLayer(data.get(), temp));
+    blk->SetMemento(snap.get());
+    ASSERT_EQ(blk->GetNoEnts(), 1u);
+    EXPECT_EQ(blk->GetCollection().GetEnt(0)->GetLayer()->GetName(), "Temp");
+    EXPECT_TRUE(blk->GetCollection().GetEnt(0)->IsInserted());
+}
+
+// Restoring a block that holds a hatch brings the hatch block back into the table and the
+// graph edge with it.
+TEST_F(BlockTest, SnapshotOfABlockHoldingAHatch)
+{
+    CEntHatch::SetBlockMaker(nullptr);
+    auto hb = RefPtr<CBlock>::Adopt(CBlock::Create("*PAT1", {}, 1, 0));
+    hb->Add(Line().get());
+    auto hatch = RefPtr<CEntHatch>::Adopt(CEntHatch::Create(layer, cont, 1, hb.get(), nullptr, 1, 0, {}, 0));
+    auto x = Block("X");
+    x->Add(hatch.get());
+    Blocks()->Add(x.get());
+    auto snap = RefPtr<fnd::IMemento>::Adopt(x->CreateMemento());
+    ASSERT_TRUE(x->Redefine({}, 0, CEntVectorCollection(Pnt().get())));
+    EXPECT_EQ(Blocks()->FindBlock("*PAT1"), nullptr);
+    x->SetMemento(snap.get());
+    EXPECT_EQ(Blocks()->FindBlock("*PAT1"), hb.get());
+    EXPECT_EQ(Blocks()->GetBlockGraph().GetInDegree(hb.get()), 1u);
+    EXPECT_THROW(Blocks()->Remove(hb.get()), CBrokenGraphException);
+    EXPECT_TRUE(Blocks()->Remove(x.get()));
+    EXPECT_FALSE(hb->IsInserted());
+}
+
 TEST_F(BlockTest, SnapshotThatWouldCloseACycleIsRefused)
 {
     Chain();
