@@ -360,3 +360,73 @@ TEST_F(EntMemento, RestoreAfterEraseAndLayerRemoval)
 
 }  // namespace
 }  // namespace lumtest
+
+namespace lumtest {
+namespace {
+
+// Every kind: its code and class name, a copy that drops handle, site and selection, and a
+// snapshot that the copy matches and that undoes a colour change.
+TEST_F(EntTest, EveryKindCopiesAndRestores)
+{
+    auto blk = Block("K");
+    const TEXT_3D t("T", nullptr, 1, 0, 1, 0, {}, 0);
+    const PNT_3D quad[4] = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
+    auto def = RefPtr<CEntAttdef>::Adopt(CEntAttdef::Create(layer, cont, 1, t, "v", "p", 2, 0));
+    auto poly2 = RefPtr<CEntPolyline2D>::Adopt(CEntPolyline2D::Create(layer, cont, 1, 1.0, 0x12, 3, 0));
+    poly2->AddCtrlPnt({0, 0});
+    poly2->AddCtrlPnt({1, 0});
+    poly2->AddCtrlPnt({1, 1});
+    auto poly3 = RefPtr<CEntPolyline3D>::Adopt(CEntPolyline3D::Create(layer, cont, 1, 0, 0, 0));
+    poly3->AddCtrlPnt({0, 0, 0});
+    struct Kind {
+        RefPtr<CEnt> ent;
+        std::uint16_t code;
+        const char* name;
+    };
+    std::vector<Kind> kinds = {
+        {RefPtr<CEnt>(Pnt().get()), 1, "CEntPnt"},
+        {RefPtr<CEnt>(Line().get()), 2, "CEntLine"},
+        {RefPtr<CEnt>::Adopt(CEntCircle::Create(layer, cont, 1, {{1, 2, 3}, 4}, 0)), 3, "CEntCircle"},
+        {RefPtr<CEnt>::Adopt(CEntArc::Create(layer, cont, 1, {{1, 2, 3}, 4, 0.5, 1.5}, 0)), 4, "CEntArc"},
+        {RefPtr<CEnt>(poly3.get()), 5, "CEntPolyline3D"},
+        {RefPtr<CEnt>::Adopt(CEntText::Create(layer, cont, 1, t, 0)), 6, "CEntText"},
+        {RefPtr<CEnt>(def.get()), 7, "CEntAttdef"},
+        {RefPtr<CEnt>(Insert(blk.get()).get()), 8, "CEntInsert"},
+        {RefPtr<CEnt>::Adopt(CEntAttrib::Create(def.get(), "x")), 9, "CEntAttrib"},
+        {RefPtr<CEnt>::Adopt(CEntHatch::Create(layer, cont, 1, blk.get(), nullptr, 1, 0, {{0, 0, 0}}, 0)), 10, "CEntHatch"},
+        {RefPtr<CEnt>::Adopt(CEnt3DFace::Create(layer, cont, 1, quad, 3, 0)), 11, "CEnt3DFace"},
+        {RefPtr<CEnt>(poly2.get()), 12, "CEntPolyline2D"},
+        {RefPtr<CEnt>::Adopt(CEntEllipse::Create(layer, cont, 1, {{0, 0, 0}, {2, 0, 0}, 0.5, 0, 1}, 0)), 13, "CEntEllipse"},
+    };
+    for (Kind& k : kinds) {
+        SCOPED_TRACE(k.name);
+        CEnt* e = k.ent.get();
+        EXPECT_EQ(e->GetType(), k.code);
+        EXPECT_EQ(e->ToString(), k.name);
+        AddEnt(data.get(), e);
+        e->Select(true);
+        e->SetUserInfo(7, 8);
+        auto copy = RefPtr<CEnt>::Adopt(e->Clone(data.get()));
+        EXPECT_EQ(copy->GetHandle(), 0u);
+        EXPECT_FALSE(copy->IsSelected());
+        EXPECT_FALSE(copy->IsInserted());
+        EXPECT_EQ(copy->GetUserData(), 8);
+        EXPECT_EQ(copy->GetType(), k.code);
+        auto snap = RefPtr<fnd::IMemento>::Adopt(e->CreateMemento());
+        ASSERT_TRUE(snap);
+        EXPECT_EQ(snap->ToString(), "IEntMemento");
+        EXPECT_FALSE(e->HasChanged(snap.get()));
+        if (k.code != 10) {  // a copied hatch has a block of its own
+            EXPECT_FALSE(copy->HasChanged(snap.get()));
+        }
+        const std::uint16_t color = e->GetColor();
+        e->SetColor(42);
+        EXPECT_TRUE(e->HasChanged(snap.get()));
+        e->SetMemento(snap.get());
+        EXPECT_EQ(e->GetColor(), color);
+        EXPECT_FALSE(e->HasChanged(snap.get()));
+    }
+}
+
+}  // namespace
+}  // namespace lumtest
