@@ -1,5 +1,7 @@
 #include "lum/core/Data.h"
 
+#include "lum/core/Block.h"
+
 namespace lum::core {
 
 namespace {
@@ -22,6 +24,13 @@ CData::CStyleIterator::CStyleIterator(const CData* data, bool flag)
 }
 
 CStyle* CData::CStyleIterator::GetNext() { return static_cast<CStyle*>(m_it.GetNext()); }
+
+CData::CBlockIterator::CBlockIterator(const CData* data, bool flag)
+    : m_it(Walk(data ? data->GetMainDrawing()->GetBlockTable() : nullptr)), m_flag(flag)
+{
+}
+
+CBlock* CData::CBlockIterator::GetNext() { return static_cast<CBlock*>(m_it.GetNext()); }
 
 CData::CUcsIterator::CUcsIterator(const CData* data)
     : m_it(Walk(data ? data->GetMainDrawing()->GetUcsTable() : nullptr))

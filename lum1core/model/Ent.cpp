@@ -1,8 +1,10 @@
 #include "lum/core/Ent.h"
 
+#include "fnd/Exceptions.h"
 #include "lum/core/EntSite.h"
 #include "lum/core/Layer.h"
 #include "lum/core/Ltype.h"
+#include "lum/core/ModifyingEnt.h"
 
 namespace lum::core {
 
@@ -20,6 +22,12 @@ CEnt::CEnt(const CEnt& src)
 }
 
 CEnt::~CEnt() = default;
+
+void CEnt::AssertValid() const
+{
+    if (!fnd::TestValue(m_thickness))
+        throw fnd::CVariableNotInitializedException("m_dThickness");
+}
 
 IHandleTable* CEnt::GetHandleTable() const { return m_site; }
 
@@ -47,6 +55,84 @@ void CEnt::OnRemoveTable()
     if (m_layer) m_layer->SubEntity();
     ReleaseHandle(m_site);
     m_site = nullptr;
+}
+
+void CEnt::MoveCount(ITableItem* oldItem, ITableItem* newItem) const
+{
+    if (!m_site || oldItem == newItem)
+        return;
+    if (newItem) newItem->AddEntity();
+    if (oldItem) oldItem->SubEntity();
+}
+
+void CEnt::SetColor(std::uint16_t color)
+{
+    CModifyingEnt guard(this);
+    m_color = color;
+}
+
+void CEnt::SetExtrusion(const fnd::geom::VECTOR_3D& v)
+{
+    const double len = v.Length();
+    if (len == 0.0)
+        return;
+    CModifyingEnt guard(this);
+    m_extrusion = {v.x / len, v.y / len, v.z / len};
+}
+
+void CEnt::SetThickness(double thickness)
+{
+    CModifyingEnt guard(this);
+    m_thickness = thickness;
+}
+
+void CEnt::SetLayer(CLayer* layer)
+{
+    if (!m_site) {
+        m_layer.reset(layer);
+        return;
+    }
+    CModifyingEnt guard(this);
+    MoveCount(m_layer.get(), layer);
+    m_layer.reset(layer);
+}
+
+void CEnt::SetLtype(CLtype* ltype)
+{
+    if (!m_site) {
+        m_ltype.reset(ltype);
+        return;
+    }
+    CModifyingEnt guard(this);
+    MoveCount(m_ltype.get(), ltype);
+    m_ltype.reset(ltype);
+}
+
+void CEnt::FillMemento(IEntMemento& m) const
+{
+    m.extrusion = m_extrusion;
+    m.thickness = m_thickness;
+    m.layer = m_layer;
+    m.ltype = m_ltype;
+    m.color = m_color;
+    m.kind = GetType();
+}
+
+bool CEnt::BaseChanged(const IEntMemento& m) const
+{
+    return !(m.extrusion == m_extrusion) || m.thickness != m_thickness ||
+           m.layer.get() != m_layer.get() || m.ltype.get() != m_ltype.get() || m.color != m_color;
+}
+
+void CEnt::RestoreBase(const IEntMemento& m)
+{
+    MoveCount(m_layer.get(), m.layer.get());
+    MoveCount(m_ltype.get(), m.ltype.get());
+    m_extrusion = m.extrusion;
+    m_thickness = m.thickness;
+    m_layer = m.layer;
+    m_ltype = m.ltype;
+    m_color = m.color;
 }
 
 }  // namespace lum::core

@@ -1,6 +1,7 @@
 #include "lum/core/Functions.h"
 
 #include "lum/core/Data.h"
+#include "lum/core/Block.h"
 #include "lum/core/Ent.h"
 
 namespace lum::core {
@@ -99,5 +100,21 @@ bool ScomposeName(const fnd::String& fullName, fnd::String& prefix, fnd::String&
     name = fullName.Mid(static_cast<std::size_t>(bar) + 1);
     return true;
 }
+
+CBlock* AddNewBlock(CData* d, const fnd::String& name, const fnd::geom::PNT_3D& base,
+                    const CEntCollection& ents, std::uint32_t flags, std::uint32_t handle)
+{
+    auto block = fnd::RefPtr<CBlock>::Adopt(d->GetBlockFactory()->Create(name, base, flags, handle));
+    CEntIterator it = ents.GetIterator();
+    while (CEnt* e = it.GetNext())
+        block->Add(e);
+    if (!GetMainBlockTable(d)->Add(block.get()))
+        return nullptr;
+    return block.get();
+}
+
+CBlock* FindBlock(const CData* d, const fnd::String& name) { return GetMainBlockTable(d)->Find(name); }
+bool RemoveBlock(CData* d, CBlock* block) { return GetMainBlockTable(d)->Remove(block); }
+CEnt* CloneEnt(CData* d, const CEnt* ent) { return ent ? ent->Clone(d) : nullptr; }
 
 }  // namespace lum::core

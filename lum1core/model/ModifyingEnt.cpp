@@ -18,6 +18,11 @@ CModifyingEnt::CModifyingEnt(CEnt* ent)
     if (!m_context)
         return;
     m_named = ent->GetModifiedEnt();
+    // An attribute names its insert: an insert inside a block definition raises nothing.
+    if (!m_named || (m_named != ent && (!m_named->GetEntSite() || m_named->GetEntSite()->IsBlock()))) {
+        m_context = nullptr;
+        return;
+    }
     m_context->BeginModify();
     ModifyingEnt(m_context, m_named);
 }

@@ -16,14 +16,22 @@ struct Metrics {
     double width = 0.0;   // W
     double top = 0.0;     // t
     double bottom = 0.0;  // b
+    bool degenerate = false;  // no font or no cell height: the box is the text point
 };
 
+// False without a style. A style without a font, or a font with a cell height of 0, gives
+// a degenerate box (every corner at the text point) instead of a division by zero.
 bool Measure(const TEXT_3D& t, Metrics& m)
 {
     const CStyle* style = t.GetStyle();
-    const ICADFont* font = style ? style->GetFont() : nullptr;
-    if (!font || font->GetCellHeight() == 0)
+    if (!style)
         return false;
+    const ICADFont* font = style->GetFont();
+    if (!font || font->GetCellHeight() == 0) {
+        m = Metrics{};
+        m.degenerate = true;
+        return true;
+    }
     const CTextContext& c = t.GetContext();
     m.k = c.GetHeight() / font->GetCellHeight();
     int advance = 0, top = 0, bottom = 0;
@@ -58,6 +66,13 @@ bool TEXT_3D::GetExtremes(double x[4], double y[4]) const
     Metrics m;
     if (!Measure(*this, m))
         return false;
+    if (m.degenerate) {
+        for (int i = 0; i < 4; ++i) {
+            x[i] = m_point.x;
+            y[i] = m_point.y;
+        }
+        return true;
+    }
     double dx = 0.0, dy = 0.0;
     AlignShift(*this, m, dx, dy);
     const double cx[4] = {0.0, m.width, m.width, 0.0};
@@ -83,6 +98,10 @@ bool TEXT_3D::GetDeltaXY(double& dx, double& dy) const
     Metrics m;
     if (!Measure(*this, m))
         return false;
+    if (m.degenerate) {
+        dx = dy = 0.0;
+        return true;
+    }
     double sx = 0.0, sy = 0.0;
     AlignShift(*this, m, sx, sy);
     const double r = GetContext().GetRotate();

@@ -77,6 +77,9 @@ public:
     fnd::String ToString() const override { return "TestEnt"; }
     fnd::IMemento* CreateMemento() const override { return nullptr; }
     bool HasChanged(const fnd::IMemento*) const override { return false; }
+    CEnt* Clone(CData*) const override { return new TestEnt(GetLayer(), GetLtype(), GetColor(), 0); }
+    void Accept(IConstEntVisitor&) const override {}
+    void Accept(IEntVisitor&) override {}
 
 protected:
     void OnSetMemento(fnd::IMemento*) override {}

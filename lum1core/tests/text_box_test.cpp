@@ -97,13 +97,18 @@ TEST_F(TextBoxTest, ShearRotationAndBasePoint)
     EXPECT_EQ(b3.max.z, 3.0);
 }
 
-TEST_F(TextBoxTest, NoFontNoBox)
+TEST_F(TextBoxTest, NoFontGivesADegenerateBoxAndNoStyleNoBox)
 {
     auto bare = RefPtr<CStyle>::Adopt(CStyle::Create("B", nullptr, 0, 1, 0, 2.5, 0, 0));
     fnd::geom::RECT_2D r;
     r.Add({1, 1});
-    EXPECT_FALSE(Text(0, 0, 0, bare.get()).CalcBdry(r));
-    EXPECT_EQ(r.min, (fnd::geom::PNT_2D{1, 1}));  // untouched
+    const TEXT_3D t = Text(5, 0.3, 0.2, bare.get());
+    ASSERT_TRUE(t.CalcBdry(r));
+    EXPECT_EQ(r.min, (fnd::geom::PNT_2D{t.GetPoint().x, t.GetPoint().y}));
+    EXPECT_EQ(r.max, r.min);
+    PNT_3D onPoint;
+    ASSERT_TRUE(t.GetBasePoint(onPoint));
+    EXPECT_EQ(onPoint, t.GetPoint());
     TEXT_3D noStyle("x", nullptr, 1, 0, 1, 0, {}, 7);
     PNT_3D base{9, 9, 9};
     EXPECT_FALSE(noStyle.GetBasePoint(base));

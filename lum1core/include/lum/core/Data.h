@@ -53,6 +53,17 @@ public:
         CHandleObjectIterator m_it;
         bool m_flag;
     };
+    class LUM1CORE_API CBlockIterator {
+    public:
+        CBlockIterator(const CData* data, bool flag);
+        CBlock* GetNext();
+        unsigned GetNoBlocks() const { return m_it.GetNoElems(); }
+        bool GetFlag() const { return m_flag; }
+
+    private:
+        CHandleObjectIterator m_it;
+        bool m_flag;
+    };
     class LUM1CORE_API CUcsIterator {
     public:
         explicit CUcsIterator(const CData* data);

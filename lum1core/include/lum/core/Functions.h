@@ -10,6 +10,7 @@
 
 namespace lum::core {
 
+class CBlock;
 class CData;
 class CEnt;
 class CEntCollection;
@@ -58,6 +59,16 @@ LUM1CORE_API CLtype* AddNewLtype(CData* data, const fnd::String& name, const fnd
 LUM1CORE_API CStyle* AddNewStyle(CData* data, const fnd::String& name, const ICADFont* font,
                                  double fixedHeight, double widthScale, double oblique,
                                  double lastHeight, std::uint32_t flags, std::uint32_t handle);
+
+// Creates the block with the data's block factory, adds the entities in order (CBlock::Add),
+// adds the block to the main block table and returns it (held by the table).
+LUM1CORE_API CBlock* AddNewBlock(CData* data, const fnd::String& name, const fnd::geom::PNT_3D& base,
+                                 const CEntCollection& ents, std::uint32_t flags, std::uint32_t handle);
+LUM1CORE_API CBlock* FindBlock(const CData* data, const fnd::String& name);
+// False when not in the table; CBrokenGraphException while another block inserts it.
+LUM1CORE_API bool RemoveBlock(CData* data, CBlock* block);
+// The entity's Clone(data); one reference for the caller.
+LUM1CORE_API CEnt* CloneEnt(CData* data, const CEnt* ent);
 
 LUM1CORE_API CLtype* FindLtype(const CData* data, const fnd::String& name);
 LUM1CORE_API CLayer* FindLayer(const CData* data, const fnd::String& name);
