@@ -4,6 +4,8 @@
 
 #include "lum1core_export.h"
 
+#include "EntFwd.h"
+
 #include "fnd/RefCounter.h"
 #include "fnd/geom/Curve.h"
 
@@ -14,19 +16,6 @@ namespace lum::core {
 
 class CBlock;
 class CData;
-class CEnt3DFace;
-class CEntArc;
-class CEntAttdef;
-class CEntAttrib;
-class CEntCircle;
-class CEntEllipse;
-class CEntHatch;
-class CEntInsert;
-class CEntLine;
-class CEntPnt;
-class CEntPolyline2D;
-class CEntPolyline3D;
-class CEntText;
 class CLayer;
 class CLtype;
 class IBlock;

@@ -4,22 +4,9 @@
 
 #include "lum1core_export.h"
 
-namespace lum::core {
+#include "EntFwd.h"
 
-class CEnt;
-class CEnt3DFace;
-class CEntArc;
-class CEntAttdef;
-class CEntAttrib;
-class CEntCircle;
-class CEntEllipse;
-class CEntHatch;
-class CEntInsert;
-class CEntLine;
-class CEntPnt;
-class CEntPolyline2D;
-class CEntPolyline3D;
-class CEntText;
+namespace lum::core {
 
 class LUM1CORE_API IEntVisitor {
 public:
