@@ -1,23 +1,6 @@
 # Exit codes and messages of `rilievo import` and `rilievo reduce`.
 #   cmake -DRILIEVO=<program> -DOUT=<scratch folder> -P import_reduce_cli.cmake
-file(REMOVE_RECURSE ${OUT})
-file(MAKE_DIRECTORY ${OUT})
-file(WRITE ${OUT}/rilievo.ini "")
-set(ENV{RILIEVO_INI} ${OUT}/rilievo.ini)
-
-set(failures 0)
-# run(<expected exit code> <fragment expected in the output or "-"> args...)
-function(run expected fragment)
-  execute_process(COMMAND ${RILIEVO} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL expected)
-    message(SEND_ERROR "rilievo ${ARGN}: exit ${rc}, expected ${expected}\n${out}${err}")
-  elseif(NOT fragment STREQUAL "-")
-    string(FIND "${out}${err}" "${fragment}" pos)
-    if(pos EQUAL -1)
-      message(SEND_ERROR "rilievo ${ARGN}: '${fragment}' not in\n${out}${err}")
-    endif()
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/cli_common.cmake)
 
 file(WRITE ${OUT}/a.gt7 "GTS-7\nJOB a,\nSTN A,1.5,\nSS P1,1.5,muro\nSD 0,100,10\nSS B,1.5,\nSD 100,100,20\nSTN B,1.5,\nBS A,1.5\nSD 300,100,20\nSS P2,1.5,\nSD 0,100,5\nSTN C,1.5\nSS P3,1.5\nSD 0,100,5\n")
 file(WRITE ${OUT}/notgts.gt7 "hello\nworld\n")

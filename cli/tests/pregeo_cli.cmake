@@ -1,22 +1,7 @@
 # `rilievo pregeo write` and `read`: usage errors, the example survey written,
 # read back and written again with identical bytes, and the archive cases.
 #   cmake -DRILIEVO=<program> -DOUT=<scratch folder> -DEXAMPLES=<examples folder> -P pregeo_cli.cmake
-file(REMOVE_RECURSE ${OUT})
-file(MAKE_DIRECTORY ${OUT})
-file(WRITE ${OUT}/rilievo.ini "")
-set(ENV{RILIEVO_INI} ${OUT}/rilievo.ini)
-
-function(run expected fragment)
-  execute_process(COMMAND ${RILIEVO} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL expected)
-    message(SEND_ERROR "rilievo ${ARGN}: exit ${rc}, expected ${expected}\n${out}${err}")
-  elseif(NOT fragment STREQUAL "-")
-    string(FIND "${out}${err}" "${fragment}" pos)
-    if(pos EQUAL -1)
-      message(SEND_ERROR "rilievo ${ARGN}: '${fragment}' not in\n${out}${err}")
-    endif()
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/cli_common.cmake)
 
 # Usage errors.
 run(2 "serve write o read" pregeo)

@@ -134,14 +134,19 @@ void CEntInsert::GetInsert(fnd::geom::PNT_3D& pnt, double& sx, double& sy, doubl
     GetArray(rows, cols, colSpacing, rowSpacing);
 }
 
-void CEntInsert::SetInsert(const fnd::geom::PNT_3D& pnt, double sx, double sy, double sz, double rotate)
+void CEntInsert::AssignPlacement(const fnd::geom::PNT_3D& pnt, double sx, double sy, double sz, double rotate)
 {
-    CModifyingEnt guard(this);
     m_pnt = pnt;
     m_sx = sx;
     m_sy = sy;
     m_sz = sz;
     m_rotate = rotate;
+}
+
+void CEntInsert::SetInsert(const fnd::geom::PNT_3D& pnt, double sx, double sy, double sz, double rotate)
+{
+    CModifyingEnt guard(this);
+    AssignPlacement(pnt, sx, sy, sz, rotate);
 }
 
 void CEntInsert::SetInsert(const fnd::geom::VECTOR_3D& e, const fnd::geom::PNT_3D& pnt, double sx,
@@ -149,11 +154,7 @@ void CEntInsert::SetInsert(const fnd::geom::VECTOR_3D& e, const fnd::geom::PNT_3
 {
     CModifyingEnt guard(this);
     m_extrusion = e;
-    m_pnt = pnt;
-    m_sx = sx;
-    m_sy = sy;
-    m_sz = sz;
-    m_rotate = rotate;
+    AssignPlacement(pnt, sx, sy, sz, rotate);
 }
 
 void CEntInsert::SetInsert(const fnd::geom::PNT_3D& pnt, double sx, double sy, double sz,
@@ -161,11 +162,7 @@ void CEntInsert::SetInsert(const fnd::geom::PNT_3D& pnt, double sx, double sy, d
                            double colSpacing, double rowSpacing)
 {
     CModifyingEnt guard(this);
-    m_pnt = pnt;
-    m_sx = sx;
-    m_sy = sy;
-    m_sz = sz;
-    m_rotate = rotate;
+    AssignPlacement(pnt, sx, sy, sz, rotate);
     m_rows = rows;
     m_cols = cols;
     m_colSpacing = colSpacing;

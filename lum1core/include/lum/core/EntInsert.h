@@ -94,6 +94,8 @@ protected:
     CEntInsert(const CEntInsert& src);
     void OnSetMemento(fnd::IMemento* m) override;
     void NormalizeArrayValues();
+    // Sets point, scales and rotation, without notification (callers hold the change guard).
+    void AssignPlacement(const fnd::geom::PNT_3D& pnt, double sx, double sy, double sz, double rotate);
     void FillInsert(CEntInsertMemento& m) const;
     bool InsertChanged(const CEntInsertMemento& m) const;
     void RestoreInsert(const CEntInsertMemento& m);
